@@ -32,7 +32,9 @@ void substituteFonts()
 // "pixelHeight", since a .ui font has only whole points.
 void applyPixelHeights(QWidget *root)
 {
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets << root;
+    for (QWidget *widget : std::as_const(widgets)) {
         const QVariant height = widget->property("pixelHeight");
         if (height.isValid()) {
             QFont font = widget->font();
@@ -75,6 +77,7 @@ TAET_Form::TAET_Form(QWidget *Owner)
     connect(ui->Instructions1, &QAction::triggered, this, &TAET_Form::Instructions1Click);
     connect(ui->About1, &QAction::triggered, this, &TAET_Form::About1Click);
     connect(ui->OkButton, &QPushButton::clicked, this, &TAET_Form::OkButtonClick);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &TAET_Form::Timer1Timer);
     Timer1->start(pictureInterval);
 }

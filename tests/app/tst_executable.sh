@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Starts the real program on an X server (run it under xvfb-run), ends it the
+# two ways a user does, File > Exit and the close box, with and without
+# command-line arguments, and checks that it exits with code 0.
+# Usage: tst_executable.sh PROGRAM CLOSEWINDOW
+set -u
+program=$1
+closewindow=$2
+title="Quentara Tevarin 1.0"
+passed=0
+failed=0
+
+exit_by_menu() {
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key x
+}
+
+exit_by_close_box() {
+    "$closewindow" "$title"
+}
+
+check() {
+    local how=$1
+    shift
+    "$program" "$@" &
+    local pid=$!
+    if ! timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null; then
+        echo "FAIL: $how $*: the window never showed"
+        kill "$pid" 2>/dev/null
+        failed=$((failed + 1))
+        return
+    fi
+    sleep 0.5 # let the window take the focus
+    "$how"
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "FAIL: $how $*: still running"
+        kill -9 "$pid"
+        failed=$((failed + 1))
+        return
+    fi
+    wait "$pid"
+    local code=$?
+    if [ "$code" -eq 0 ]; then
+        echo "PASS: $how $*"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $how $*: exit code $code"
+        failed=$((failed + 1))
+    fi
+}
+
+check exit_by_menu
+check exit_by_close_box
+check exit_by_menu -reverse --style=windows extra.txt
+check exit_by_close_box -platform offscreen
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
