@@ -154,26 +154,29 @@ void TAET_Form::SetText(BoxText &Box)
     Box.setBoxText(QString::fromLatin1(TextBuffer));
 }
 
+// The end of every key handler: Enter commits the box and refreshes, Esc
+// only refreshes, and any other key has done all it does by clearing flags.
+void TAET_Form::FinishKey(quint16 Key, bool &Valid, BoxText &Box, const Range &Limits,
+                          void (*Format)(double, char *, std::size_t), double &Value)
+{
+    if (Key == enterKey)
+        Valid = CommitEntry(Box, Limits, Format, Value);
+    if (Key == enterKey || Key == escapeKey)
+        UpdateDisplay();
+}
+
 void TAET_Form::TempEditKeyDown(QObject *, quint16 &Key, Qt::KeyboardModifiers)
 {
     AET_Valid = false;
     Clear(*ui->AET_Memo);
     TempValid = false;
-    if (Key != escapeKey && Key != enterKey)
-        return;
-    if (Key == enterKey)
-        TempValid = CommitEntry(*ui->TempEdit, temperatureRange(TempInCelsius), formatTemperature, TempValue);
-    UpdateDisplay();
+    FinishKey(Key, TempValid, *ui->TempEdit, temperatureRange(TempInCelsius), formatTemperature, TempValue);
 }
 
 void TAET_Form::PressureEditKeyDown(QObject *, quint16 &Key, Qt::KeyboardModifiers)
 {
     PressureValid = false;
-    if (Key != escapeKey && Key != enterKey)
-        return;
-    if (Key == enterKey)
-        PressureValid = CommitEntry(*ui->PressureEdit, pressureRange(PressureInTorr), formatPressure, PressureValue);
-    UpdateDisplay();
+    FinishKey(Key, PressureValid, *ui->PressureEdit, pressureRange(PressureInTorr), formatPressure, PressureValue);
 }
 
 void TAET_Form::AET_MemoKeyDown(QObject *, quint16 &Key, Qt::KeyboardModifiers)
@@ -181,11 +184,7 @@ void TAET_Form::AET_MemoKeyDown(QObject *, quint16 &Key, Qt::KeyboardModifiers)
     TempValid = false;
     Clear(*ui->TempEdit);
     AET_Valid = false;
-    if (Key != escapeKey && Key != enterKey)
-        return;
-    if (Key == enterKey)
-        AET_Valid = CommitEntry(*ui->AET_Memo, temperatureRange(TempInCelsius), formatTemperature, TempValue);
-    UpdateDisplay();
+    FinishKey(Key, AET_Valid, *ui->AET_Memo, temperatureRange(TempInCelsius), formatTemperature, TempValue);
 }
 
 void TAET_Form::TempEditEnter()

@@ -78,6 +78,8 @@ private:
 
     bool CommitEntry(BoxText &Box, const entryrules::Range &Limits,
                      void (*Format)(double, char *, std::size_t), double &Value);
+    void FinishKey(quint16 Key, bool &Valid, BoxText &Box, const entryrules::Range &Limits,
+                   void (*Format)(double, char *, std::size_t), double &Value);
     void Clear(BoxText &Box);
     void SetText(BoxText &Box);
     void ToggleUnit(bool &InFirstUnit);

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -26,6 +28,7 @@ private slots:
     void everyControlIsVisibleBeforeActivation();
     void description();
     void accessibleNames();
+    void scrollsWhenSmallerThanItsContent();
     void tabOrder_data();
     void tabOrder();
     void panels_data();
@@ -145,6 +148,16 @@ void WindowTest::accessibleNames()
     QTest::mouseClick(w->pressureUnits(), Qt::LeftButton);
     QCOMPARE(QAccessible::queryAccessibleInterface(w->pressureUnits())->text(QAccessible::Name),
              QStringLiteral("kPa"));
+}
+
+void WindowTest::scrollsWhenSmallerThanItsContent()
+{
+    auto *scroll = w->control<QScrollArea>("ScrollBox");
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    w->form.resize(300, 250);
+    QTRY_VERIFY(scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(scroll->verticalScrollBar()->isVisible());
 }
 
 void WindowTest::tabOrder_data()
