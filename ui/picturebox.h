@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-// Shows a picture stretched over the whole box, aspect ratio not kept. The
-// pictures are far larger than the box, so the box keeps only a copy at the
-// size it is shown at (in device pixels), made from the file when it is
+// Shows a picture from the resources stretched over the whole box, aspect
+// ratio not kept. The pictures are far larger than the box, so the box keeps
+// only a copy at the size it is shown at (in device pixels), made when it is
 // first painted and again when its size or the screen's scale changes.
 class PictureBox : public QWidget
 {
@@ -16,16 +16,12 @@ public:
     using QWidget::QWidget;
 
     QString picture() const;
-    void setPicture(const QString &fileName);
-
-    // The area average of source over a grid of size cells: every source
-    // pixel counts, so thin lines stay visible when a picture is shrunk.
-    static QImage stretched(const QImage &source, QSize size);
+    void setPicture(const QString &resourcePath);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString fileName_;
+    QString resourcePath_;
     QImage shown_;
 };
