@@ -5,6 +5,15 @@
 #include <QPainter>
 #include <QResource>
 
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    // The picture covers the box, so a box beneath another one, as the
+    // pictures lie stacked before the window first hides two of them, is
+    // never painted and its picture never read.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 QString PictureBox::picture() const
 {
     return resourcePath_;
@@ -28,5 +37,9 @@ void PictureBox::paintEvent(QPaintEvent *)
                                        devicePixels);
         shown_.setDevicePixelRatio(ratio);
     }
-    QPainter(this).drawImage(rect(), shown_);
+    QPainter painter(this);
+    if (shown_.isNull())
+        painter.fillRect(rect(), palette().window());
+    else
+        painter.drawImage(rect(), shown_);
 }

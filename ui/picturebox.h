@@ -13,7 +13,7 @@ class PictureBox : public QWidget
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
-    using QWidget::QWidget;
+    explicit PictureBox(QWidget *parent = nullptr);
 
     QString picture() const;
     void setPicture(const QString &resourcePath);
