@@ -48,7 +48,9 @@ Inputs makeInputs()
 
 const Inputs inputs = makeInputs();
 
-void Loop(benchmark::State &state)
+// Walks the ring, handing each pair of inputs to call.
+template <class Call>
+void walk(benchmark::State &state, Call call)
 {
     std::size_t i = 0;
     for (auto _ : state) {
@@ -56,52 +58,40 @@ void Loop(benchmark::State &state)
         double p = inputs.torr[i];
         benchmark::DoNotOptimize(t);
         benchmark::DoNotOptimize(p);
+        call(t, p);
         i = (i + 1) & (ringSize - 1);
     }
+}
+
+void Loop(benchmark::State &state)
+{
+    walk(state, [](double, double) {});
 }
 
 // Given the same two inputs as the others, of which it uses the pressure,
 // as the correlation does.
 void Log10(benchmark::State &state)
 {
-    std::size_t i = 0;
-    for (auto _ : state) {
-        double t = inputs.celsius[i];
-        double p = inputs.torr[i];
-        benchmark::DoNotOptimize(t);
-        benchmark::DoNotOptimize(p);
+    walk(state, [](double, double p) {
         double r = std::log10(p);
         benchmark::DoNotOptimize(r);
-        i = (i + 1) & (ringSize - 1);
-    }
+    });
 }
 
 void AetFromActual(benchmark::State &state)
 {
-    std::size_t i = 0;
-    for (auto _ : state) {
-        double t = inputs.celsius[i];
-        double p = inputs.torr[i];
-        benchmark::DoNotOptimize(t);
-        benchmark::DoNotOptimize(p);
+    walk(state, [](double t, double p) {
         double r = correlation::aetFromActual(t, p);
         benchmark::DoNotOptimize(r);
-        i = (i + 1) & (ringSize - 1);
-    }
+    });
 }
 
 void ActualFromAet(benchmark::State &state)
 {
-    std::size_t i = 0;
-    for (auto _ : state) {
-        double t = inputs.celsius[i];
-        double p = inputs.torr[i];
-        benchmark::DoNotOptimize(t);
-        benchmark::DoNotOptimize(p);
+    walk(state, [](double t, double p) {
         double r = correlation::actualFromAet(t, p);
         benchmark::DoNotOptimize(r);
-        i = (i + 1) & (ringSize - 1);
-    }
+    });
 }
 
 } // namespace
