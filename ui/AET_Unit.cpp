@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdio>
 
 using namespace entryrules;
 using boxevents::enterKey;
@@ -16,9 +17,10 @@ using boxevents::escapeKey;
 
 namespace {
 
-constexpr int pictureInterval = 10'000; // ms
-constexpr int firstPicture = 3;
 constexpr QPoint windowPosition(5, 7);
+constexpr int pictureInterval = 10'000; // ms
+constexpr int pictureCount = 3;
+constexpr int firstPicture = 3;
 constexpr int noPicture = 0;
 
 // The window description names the font its designer had; Linux has a sans
@@ -254,8 +256,8 @@ void TAET_Form::FormActivate()
 
 void TAET_Form::ShowPicture(int Step)
 {
-    const std::array<QWidget *, 3> images{ui->Image1, ui->Image2, ui->Image3};
-    for (int i = 0; i < 3; ++i)
+    const std::array<QWidget *, pictureCount> images{ui->Image1, ui->Image2, ui->Image3};
+    for (int i = 0; i < pictureCount; ++i)
         setControlVisible(images[i], i + 1 == Step);
 }
 
@@ -297,7 +299,7 @@ void TAET_Form::Timer1Timer()
         ShowPicture(noPicture);
         return;
     }
-    PictureStep = PictureStep > 1 ? PictureStep - 1 : 3;
+    PictureStep = PictureStep > 1 ? PictureStep - 1 : pictureCount;
     ShowPicture(PictureStep);
 }
 
